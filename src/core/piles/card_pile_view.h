@@ -6,6 +6,7 @@
 
 #include "cards/card_pile.h"
 #include "cards/card_size.h"
+#include "piles/pile_role.h"
 
 // What an empty pile shows.
 enum _PileBitmap : int { FS_BLANK = 0, FS_RECYCLE = 1, FS_EMPTY = 2 };
@@ -33,6 +34,8 @@ public:
 
     // Published properties.
     std::string Name;
+    PileRole Role = PileRole::None;
+    int Number = 0;  // 1 for TableauPileView1; 0 for a view that stands alone
     int Left = 0, Top = 0, Width = 0, Height = 0;
     float XOffset = 0.0f;
     float YOffset = 0.0f;

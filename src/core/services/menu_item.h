@@ -11,6 +11,7 @@ struct TMenuItem {
     bool Enabled = true;
     bool Checked = false;
     bool Visible = true;
+    bool Checkable = false;  // shows a check mark when checked
 
     bool IsSeparator() const { return Caption == "-"; }
 };
