@@ -1,6 +1,15 @@
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    std::puts("Tablewise: the game windows are not built yet; there is nothing to show.");
-    return 0;
+#include "games/game_window.h"
+#include "games/registry.h"
+#include "services/profile.h"
+#include "games/shell_services.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tablewise!");
+    TProfile preferences("Preferences", Shell().settingsFile);
+    const _CardSize size = preferences.ReadInteger("CardSize").value_or(1) == 0 ? CZ_SMALL : CZ_LARGE;
+    OpenGameWindow(*FindGame("Klondike"), size);
+    return QApplication::exec();
 }

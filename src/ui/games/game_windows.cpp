@@ -1,0 +1,26 @@
+#include "games/game_windows.h"
+
+#include <functional>
+#include <map>
+
+namespace {
+
+template <typename Window>
+GameWindow* Make() {
+    return new Window;
+}
+
+const std::map<std::string, std::function<GameWindow*()>>& WindowFactories() {
+    static const std::map<std::string, std::function<GameWindow*()>> factories = {
+        {"TKlondikeForm", Make<TKlondikeForm>},
+        {"TsKlondikeForm", Make<TsKlondikeForm>},
+    };
+    return factories;
+}
+
+}  // namespace
+
+GameWindow* CreateGameWindow(const std::string& windowClass) {
+    const auto found = WindowFactories().find(windowClass);
+    return found == WindowFactories().end() ? nullptr : found->second();
+}
