@@ -81,9 +81,11 @@ QImage RenderNumberedCard(const CardMetrics& m, qreal ratio, int number) {
 
 QImage RenderMark(const CardMetrics& m, qreal ratio, int number) {
     QImage canvas = NewCardCanvas(m, ratio, kCardFace);
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (number == kRecycleMark) PaintRecycleMark(painter, m); else PaintCrossMark(painter, m);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (number == kRecycleMark) PaintRecycleMark(painter, m); else PaintCrossMark(painter, m);
+    }
     return canvas;
 }
 

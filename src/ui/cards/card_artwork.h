@@ -16,4 +16,5 @@
 //
 // The image has the card's logical size (80 × 125 or 61 × 95) times the device pixel
 // ratio in pixels and carries that ratio. An unknown name gives a null image.
+// Needs the GUI application object, as the rank letters come from its fonts.
 QImage RenderCardResource(const QString& name, qreal devicePixelRatio);

@@ -21,7 +21,6 @@ struct HalfPanel {
 
 struct CourtColours {
     QColor robe;
-    QColor robeShade;
     QColor accent;
     QColor ink;
 };

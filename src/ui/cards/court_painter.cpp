@@ -17,8 +17,11 @@ constexpr int kQueen = 11;
 // How far the dividing line between the two heads leans away from level, as a share
 // of the half panel's height.
 constexpr qreal kDividerLean = 0.08;
+// The gold frame stands this many line widths inside the panel's edge.
+constexpr qreal kGoldFrameInset = 2.2;
 constexpr QRgb kBlackSuitRobe = qRgb(40, 40, 52);
 constexpr QRgb kJesterRed = qRgb(206, 30, 44);
+constexpr QRgb kCourtGreen = qRgb(30, 118, 78);
 
 HalfPanel UpperHalf(const QRectF& panel) {
     return {QRectF(panel.topLeft(), QSizeF(panel.width(), panel.height() / 2))};
@@ -33,6 +36,7 @@ QPolygonF UpperHalfClip(const HalfPanel& h) {
 template <typename DrawHalf>
 void PaintDoubleHeaded(QPainter& p, const QRectF& panel, const QColor& frameInk, DrawHalf drawHalf) {
     const HalfPanel half = UpperHalf(panel);
+    const qreal inset = half.Line(kGoldFrameInset);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(kPanelCream));
     p.drawRect(panel);
@@ -44,8 +48,7 @@ void PaintDoubleHeaded(QPainter& p, const QRectF& panel, const QColor& frameInk,
             p.translate(-panel.center());
         }
         // Nothing of the figure may cross the gold frame.
-        const qreal frameInset = half.Line(2.2);
-        p.setClipRect(panel.adjusted(frameInset, frameInset, -frameInset, -frameInset));
+        p.setClipRect(panel.adjusted(inset, inset, -inset, -inset));
         QPainterPath clip;
         clip.addPolygon(UpperHalfClip(half));
         p.setClipPath(clip, Qt::IntersectClip);
@@ -54,8 +57,8 @@ void PaintDoubleHeaded(QPainter& p, const QRectF& panel, const QColor& frameInk,
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(frameInk, half.Line(0.8)));
-    p.drawLine(half.At(0, 1 + kDividerLean), half.At(1, 1 - kDividerLean));
-    const qreal inset = half.Line(2.2);
+    const qreal end = inset / half.area.width();
+    p.drawLine(half.At(end, 1 + kDividerLean * (1 - 2 * end)), half.At(1 - end, 1 - kDividerLean * (1 - 2 * end)));
     p.setPen(QPen(QColor(kGold), half.Line(1.2)));
     p.drawRect(panel.adjusted(inset, inset, -inset, -inset));
     p.setPen(QPen(frameInk, half.Line(1.0)));
@@ -64,7 +67,10 @@ void PaintDoubleHeaded(QPainter& p, const QRectF& panel, const QColor& frameInk,
 
 CourtColours ColoursFor(int suit) {
     const QColor robe = IsRedSuit(suit) ? QColor(kRedInk) : QColor(kBlackSuitRobe);
-    return {robe, robe.darker(130), QColor(kRoyalBlue), QColor(SuitInk(suit))};
+    // Sleeves and jewels alternate blue and green, so that the two courts of one
+    // colour differ at a glance.
+    const bool greenAccent = suit == 1 || suit == 3;
+    return {robe, QColor(greenAccent ? kCourtGreen : kRoyalBlue), QColor(SuitInk(suit))};
 }
 
 Figure FigureFor(int rank) {
@@ -98,8 +104,7 @@ void PaintCourt(QPainter& painter, const CardMetrics& m, int suit, int rank) {
 }
 
 void PaintJoker(QPainter& painter, const CardMetrics& m) {
-    const CourtColours colours{QColor(kJesterRed), QColor(kJesterRed).darker(130), QColor(kRoyalBlue),
-                               QColor(kBlackInk)};
+    const CourtColours colours{QColor(kJesterRed), QColor(kRoyalBlue), QColor(kBlackInk)};
     PaintDoubleHeaded(painter, m.courtPanel, colours.ink, [&](const HalfPanel& half) {
         PaintFigure(painter, half, Figure::Jester, colours);
     });
