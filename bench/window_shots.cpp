@@ -7,6 +7,7 @@
 #include "games/game_window.h"
 #include "games/registry.h"
 #include "games/shell_services.h"
+#include "shell/help_viewer.h"
 #include "shell/win_form.h"
 
 int main(int argc, char** argv) {
@@ -30,5 +31,9 @@ int main(int argc, char** argv) {
     win.Advance();
     win.Advance();
     win.grab().save(folder + "/TWinForm.png");
+    HelpViewer::ShowTopic(1007);
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == "Tablewise! Help") window->grab().save(folder + "/HelpViewer.png");
     return 0;
 }
