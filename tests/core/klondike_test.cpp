@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <random>
+#include <cstdlib>
 #include <set>
 
 #include "cards/shuffle.h"
@@ -336,6 +337,62 @@ TEST_F(KlondikeTest, ClosingAndNewGameAskAtTheirOwnThresholds) {
     EXPECT_EQ(stats.ReadBoolean("LastGame"), false);
 }
 
+// What each command asks, and whether the abandoned game is recorded, by moves made.
+TEST(KlondikeThresholdTest, NewGameRestartAndCloseAskAtTheirOwnCounts) {
+    struct Case {
+        int moves;
+        const char* command;
+        const char* question;  // empty: nothing asked
+        bool recorded;
+    };
+    const Case cases[] = {
+        {4, "NewGame1", "", false},  {5, "NewGame1", "", false},
+        {6, "NewGame1", "Quit this game of Klondike?", true},
+        {4, "Restart1", "", false},  {5, "Restart1", "", false},
+        {6, "Restart1", "Restart this game of Klondike?", false},
+        {4, "close", "", false},     {5, "close", "Quit this game of Klondike?", true},
+        {6, "close", "Quit this game of Klondike?", true},
+    };
+    for (const Case& c : cases) {
+        TempSettings settings;
+        FakeHost host;
+        KlondikeGame game(KlondikeLargeLayout(), host, settings.File());
+        game.Create();
+        for (int i = 0; i < c.moves; ++i) game.StockClick();
+        if (std::string(c.command) == "close")
+            EXPECT_TRUE(game.CloseQuery());
+        else
+            game.RunCommand(c.command);
+        const std::string label = std::string(c.command) + " after " + std::to_string(c.moves);
+        EXPECT_EQ(host.questions.empty() ? "" : host.questions.front(), std::string(c.question)) << label;
+        EXPECT_EQ(TProfile("Klondike", settings.File()).ReadInteger("GamesAttempted").has_value(), c.recorded)
+            << label;
+    }
+}
+
+// The whole deck in four columns, one suit each with its Ace on top: every card is
+// sent home by a double-click, and the last one wins.
+TEST_F(KlondikeTest, AScriptedGamePlayedToItsWinRecordsItOnce) {
+    ClearTable();
+    for (int suit = 0; suit < 4; ++suit)
+        for (int value = CV_KING; value >= CV_ACE; --value) Column(suit + 1).Pile.AddCard(Card(suit, value));
+    for (int card = 0; card < 52; ++card) game->DoubleClick(Column(card / 13 + 1));
+    EXPECT_TRUE(game->Won());
+    EXPECT_EQ(host.winWindows, 1);
+    EXPECT_EQ(host.caption, "Klondike   Score: 52");
+    EXPECT_EQ(game->MoveCount(), 52);
+    TProfile stats("Klondike", settings.File());
+    EXPECT_EQ(stats.ReadInteger("GamesAttempted"), 1);
+    EXPECT_EQ(stats.ReadInteger("GamesWon"), 1);
+    EXPECT_EQ(stats.ReadBoolean("LastGame"), true);
+    EXPECT_EQ(stats.ReadInteger("CurrentStreak"), 1);
+    EXPECT_TRUE(stats.ReadText("LongestStreakDate").has_value());
+    EXPECT_FALSE(stats.ReadText("AvgScore").has_value());
+    EXPECT_TRUE(game->CloseQuery());
+    EXPECT_TRUE(host.questions.empty());
+    EXPECT_EQ(stats.ReadInteger("GamesAttempted"), 1) << "a won game is not recorded again";
+}
+
 TEST_F(KlondikeTest, RestartReplaysTheSameDealAfterConfirming) {
     const auto dealt = table::Snapshot(*game);
     MakeMoves(6);
@@ -452,11 +509,17 @@ TEST_F(KlondikeTest, ResizeStretchesTheColumnsToTheBottom) {
 
 // Random play through the same calls a player makes: every card stays on the table
 // exactly once, and undoing everything returns the dealt layout.
+// TABLEWISE_SOAK_ROUNDS sets a longer run (the default keeps CI quick).
+int SoakRounds(int usual) {
+    const char* rounds = std::getenv("TABLEWISE_SOAK_ROUNDS");
+    return rounds ? std::max(1, std::atoi(rounds)) : usual;
+}
+
 TEST(KlondikeRandomPlayTest, CardsAreNeverLostAndUndoReturnsTheDeal) {
     TempSettings settings;
     FakeHost host;
     std::mt19937 random(7);
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < SoakRounds(20); ++round) {
         shuffle::FixNextDealSeed(static_cast<std::uint32_t>(round * 7919 + 1));
         KlondikeGame game(round % 2 ? KlondikeSmallLayout() : KlondikeLargeLayout(), host, settings.File());
         game.Create();
