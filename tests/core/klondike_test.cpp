@@ -446,6 +446,40 @@ TEST_F(KlondikeTest, TheLastCardHomeWinsRecordsOnceAndTheWinWindowCanDealAgain) 
     EXPECT_EQ(Stock().Pile.GetCardCount(), 24);
 }
 
+// A seed whose deal shows an Ace on top of one of columns 3 to 7.
+std::uint32_t SeedWithAnAceOnTheRight() {
+    TempSettings settings;
+    FakeHost host;
+    for (std::uint32_t seed = 1;; ++seed) {
+        shuffle::FixNextDealSeed(seed);
+        KlondikeGame probe(KlondikeLargeLayout(), host, settings.File());
+        probe.Create();
+        for (int n = 3; n <= 7; ++n)
+            if (probe.Columns()[static_cast<std::size_t>(n - 1)]->Pile.Top()->Value == CV_ACE) return seed;
+    }
+}
+
+TEST_F(KlondikeTest, AWinInTheMiddleOfAutoplayLeavesTheNewDealAlone) {
+    const std::uint32_t seed = SeedWithAnAceOnTheRight();
+    game->ToggleAutoplay();
+    ClearTable();
+    for (int suit = 0; suit < 4; ++suit)
+        for (int value = CV_ACE; value <= (suit == CS_CLUBS ? CV_JACK : CV_KING); ++value)
+            Foundation(suit + 1).Pile.AddCard(Card(suit, value));
+    Column(1).Pile.AddCard(Card(CS_CLUBS, CV_QUEEN));
+    Column(2).Pile.AddCard(Card(CS_CLUBS, CV_KING));
+    Stock().Pile.AddCard(Card(CS_SPADES, CV_TWO, false));
+    host.winAnswer = WIN_NEW_GAME;
+    shuffle::FixNextDealSeed(seed);
+    // The stock click's pass sends the Queen home, and the pass that follows wins
+    // with the King while the outer pass still has columns to look at.
+    game->StockClick();
+    EXPECT_EQ(host.winWindows, 1);
+    EXPECT_EQ(game->Score(), 0) << "nothing of the new deal went home by itself";
+    EXPECT_EQ(table::CardsOnTable(*game), 52);
+    EXPECT_EQ(game->MoveCount(), 0);
+}
+
 TEST_F(KlondikeTest, AfterAWinTheTableStaysWithUndoOffAndNothingIsAsked) {
     ClearTable();
     for (int suit = 0; suit < 4; ++suit)

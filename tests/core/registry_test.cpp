@@ -40,6 +40,7 @@ TEST(RegistryTest, LargeAndSmallLayoutsAgreeOnEverythingButGeometry) {
             EXPECT_EQ(a.name, b.name);
             EXPECT_EQ(a.role, b.role);
             EXPECT_EQ(a.count, b.count);
+            EXPECT_EQ(a.firstNumber, b.firstNumber);
             EXPECT_EQ(a.bordered, b.bordered);
             EXPECT_EQ(a.allowDrag, b.allowDrag);
             EXPECT_EQ(a.hidden, b.hidden);

@@ -223,9 +223,12 @@ void KlondikeGame::SendHome(TCardPileView& pile) {
 // --- autoplay candidates ---
 
 void KlondikeGame::AutoplayPass() {
-    auto sendHomeIfItFits = [this](TCardPileView& pile) {
+    // A win in the middle of the pass may have dealt anew from the win window; the
+    // rest of this pass belongs to the finished game.
+    const int deal = DealNumber();
+    auto sendHomeIfItFits = [this, deal](TCardPileView& pile) {
         const CardRef top = pile.Pile.Top();
-        if (top && rules::FoundationFor(*top, foundations_)) SendHome(pile);
+        if (DealNumber() == deal && top && rules::FoundationFor(*top, foundations_)) SendHome(pile);
     };
     for (TCardPileView* column : columns_) sendHomeIfItFits(*column);
     sendHomeIfItFits(*waste_);

@@ -9,8 +9,9 @@
 #include "piles/card_pile_view.h"
 #include "services/menu_item.h"
 
-// One group of pile views on the table, transcribed from the window's layout:
-// view n (1-based) stands at left + leftStep × (n − 1), top + topStep × (n − 1).
+// One group of pile views on the table, transcribed from the window's layout: the
+// i-th view of the row (from 0) is numbered firstNumber + i and stands at
+// left + leftStep × i, top + topStep × i.
 struct ViewRow {
     std::string name;  // "TableauPileView": numbered when count > 1 or numbered is set
     PileRole role;
@@ -26,6 +27,9 @@ struct ViewRow {
     _PileBitmap state = FS_BLANK;
     std::optional<std::uint32_t> color = std::nullopt;  // 0x00BBGGRR; else the table's
     bool numbered = true;
+    // A group split across the table (foundations at both ends of a row) continues
+    // its numbering in a second row.
+    int firstNumber = 1;
 };
 
 // One window's table: the same game in large or small cards.

@@ -27,12 +27,13 @@ SolitaireGame::~SolitaireGame() = default;
 void SolitaireGame::BuildViews() {
     const CardDimensions card = DimensionsOf(layout_.cardSize);
     for (const ViewRow& row : layout_.rows) {
-        for (int n = 1; n <= row.count; ++n) {
+        for (int i = 0; i < row.count; ++i) {
+            const int n = row.firstNumber + i;
             auto view = std::make_unique<TCardPileView>(ViewName(row, n), card);
             view->Role = row.role;
             view->Number = (row.count == 1 && !row.numbered) ? 0 : n;
-            view->Left = row.left + row.leftStep * (n - 1);
-            view->Top = row.top + row.topStep * (n - 1);
+            view->Left = row.left + row.leftStep * i;
+            view->Top = row.top + row.topStep * i;
             view->Width = row.width;
             view->Height = row.height;
             view->XOffset = row.xOffset;

@@ -120,6 +120,9 @@ protected:
     void ReplayDealtDeck(TCardPile& into);
     bool Animating(bool quiet) const;
     void FinishDeal();
+    // Counts this window's deals. An autoplay pass that sees it change was overtaken by
+    // a New Game from the win window and must not play on into the fresh deal.
+    int DealNumber() const { return dealNumber_; }
     void Play(Sound sound) { host_.Play(sound); }
     TProfile Profile() const;
     TCardUndo& Undoes() { return history_; }
@@ -142,6 +145,7 @@ private:
     TCardUndo history_;
     TCardPileView* dragSource_ = nullptr;
     int moveCount_ = 0;
+    int dealNumber_ = 0;
     int score_ = 0;
     bool autoplay_ = false;
     Lifecycle lifecycle_ = Lifecycle::Untouched;

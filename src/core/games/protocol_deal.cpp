@@ -80,6 +80,7 @@ void SolitaireGame::FinishDeal() {
     moveCount_ = 0;
     history_.Clear();
     lifecycle_ = Lifecycle::Untouched;
+    ++dealNumber_;
 }
 
 void SolitaireGame::RecordGame() {

@@ -14,6 +14,10 @@ const std::map<std::string, std::function<GameWindow*()>>& WindowFactories() {
     static const std::map<std::string, std::function<GameWindow*()>> factories = {
         {"TKlondikeForm", Make<TKlondikeForm>},
         {"TsKlondikeForm", Make<TsKlondikeForm>},
+        {"TFreeCellForm", Make<TFreeCellForm>},
+        {"TsFreeCellForm", Make<TsFreeCellForm>},
+        {"TSeaHavenForm", Make<TSeaHavenForm>},
+        {"TsSeaHavenForm", Make<TsSeaHavenForm>},
     };
     return factories;
 }
