@@ -67,6 +67,30 @@ TEST_F(WindowTest, ADragWithTheMouseMovesTheCardsAndUndoTakesThemBack) {
     EXPECT_FALSE(window.Action("Undo1")->isEnabled());
 }
 
+TEST_F(WindowTest, ADropOntoAnAcceptingColumnIsRecordedAndARefusedOneReturnsTheCards) {
+    GameWindow& window = Open("Klondike", CZ_LARGE);
+    auto& game = static_cast<KlondikeGame&>(window.Game());
+    for (const auto& view : game.Views()) view->Pile.Empty(true);
+    game.Columns()[1]->Pile.AddCard(std::make_shared<TCard>(CS_CLUBS, CV_NINE, true));
+    game.Columns()[1]->Pile.AddCard(std::make_shared<TCard>(CS_DIAMONDS, CV_EIGHT, true));
+    game.Columns()[3]->Pile.AddCard(std::make_shared<TCard>(CS_HEARTS, CV_TEN, true));
+    game.Columns()[5]->Pile.AddCard(std::make_shared<TCard>(CS_SPADES, CV_FOUR, true));
+    window.RefreshPiles();
+
+    // The Nine with the Eight on it, onto the red Ten.
+    PileWidget& second = Pile(window, "TableauPileView2");
+    DragTo(window, second, QPoint(30, 8), Pile(window, "TableauPileView4").geometry().topLeft() + QPoint(30, 40));
+    EXPECT_EQ(game.Columns()[3]->Pile.GetCardCount(), 3);
+    EXPECT_EQ(game.MoveCount(), 1);
+    EXPECT_EQ(game.History().RecordCount(), 1);
+
+    // The Four of Spades fits nowhere: over a column and back to the table, it returns.
+    PileWidget& sixth = Pile(window, "TableauPileView6");
+    DragTo(window, sixth, QPoint(30, 30), QPoint(330, 470));
+    EXPECT_EQ(game.Columns()[5]->Pile.GetCardCount(), 1);
+    EXPECT_EQ(game.MoveCount(), 1);
+}
+
 TEST_F(WindowTest, ClickingTheStockTurnsCardsAndSpaceDoesTheSame) {
     GameWindow& window = Open("Klondike", CZ_SMALL);
     auto& game = static_cast<KlondikeGame&>(window.Game());

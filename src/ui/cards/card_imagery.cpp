@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPainter>
 #include <QScreen>
 #include <memory>
@@ -24,9 +23,6 @@ struct Imagery {
     std::unique_ptr<ImageList> faces;
     std::unique_ptr<ImageList> backs;
     std::unique_ptr<ImageList> marks;
-    // Rendered artwork by lower-case name and ratio; plain images, so it may outlive
-    // the application object.
-    QHash<QString, QImage> rendered;
     bool cleanupRegistered = false;
 };
 
@@ -35,20 +31,7 @@ Imagery& State() {
     return imagery;
 }
 
-QString CachedKey(const QString& name, qreal ratio) {
-    return name.toLower() + QLatin1Char('@') + QString::number(ratio);
-}
-
-QImage Rendered(const QString& name) {
-    const qreal ratio = CardImagery::DevicePixelRatio();
-    Imagery& s = State();
-    const QString key = CachedKey(name, ratio);
-    auto found = s.rendered.constFind(key);
-    if (found != s.rendered.constEnd()) return found.value();
-    const QImage image = RenderCardResource(name, ratio);
-    if (!image.isNull()) s.rendered.insert(key, image);
-    return image;
-}
+QImage Rendered(const QString& name) { return RenderCardResource(name, CardImagery::DevicePixelRatio()); }
 
 QString ResourceName(_CardSize size, int number) {
     return QString::asprintf(size == CZ_SMALL ? "sFSCARD%d" : "FSCARD%d", number);
@@ -71,14 +54,14 @@ void LoadLists(_CardSize size) {
     Imagery& s = State();
     if (s.loaded) return;
     RegisterCleanup();
+    // Each picture is drawn the first time a card shows it.
+    auto resource = [size](int number) { return [name = ResourceName(size, number)] { return Rendered(name); }; };
+
     s.faces = std::make_unique<ImageList>(LogicalSizeOf(size));
-    for (int i = 0; i < CardImagery::kFaceCount; ++i) {
-        s.faces->AddMasked(Rendered(ResourceName(size, kFirstFaceNumber + i)), kTransparentKey);
-    }
+    for (int i = 0; i < CardImagery::kFaceCount; ++i) s.faces->AddDeferred(resource(kFirstFaceNumber + i), kTransparentKey);
     s.backs = std::make_unique<ImageList>(LogicalSizeOf(size));
-    for (int i = 0; i < CardImagery::kBuiltInBackCount; ++i) {
-        s.backs->AddMasked(Rendered(ResourceName(size, kFirstBackNumber + i)), kTransparentKey);
-    }
+    for (int i = 0; i < CardImagery::kBuiltInBackCount; ++i)
+        s.backs->AddDeferred(resource(kFirstBackNumber + i), kTransparentKey);
     s.loaded = true;
 }
 
@@ -140,8 +123,8 @@ void CardImagery::LoadPileBitmaps() {
     if (s.marks) return;
     RegisterCleanup();
     s.marks = std::make_unique<ImageList>(LogicalSizeOf(s.size));
-    s.marks->Add(Rendered(ResourceName(s.size, kRecycleMarkNumber)));
-    s.marks->Add(Rendered(ResourceName(s.size, kCrossMarkNumber)));
+    for (int number : {kRecycleMarkNumber, kCrossMarkNumber})
+        s.marks->AddDeferred([name = ResourceName(s.size, number)] { return Rendered(name); }, std::nullopt);
 }
 
 void CardImagery::DrawPileMark(QPainter& painter, QPoint at, int markIndex) {

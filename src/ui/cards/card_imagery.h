@@ -15,7 +15,8 @@ class QPainter;
 // one of 3 backs (4 with the player's own back) at the current card size, plus the
 // two empty-pile marks. Pictures are rendered at the primary screen's device pixel
 // ratio and drawn at the card's logical size, so cards stay crisp on HiDPI screens.
-// Artwork is rendered once per size and kept, so switching sizes back is cheap.
+// Each picture is rendered the first time it is drawn at the current size, so a
+// window pays only for the cards it shows.
 class CardImagery {
 public:
     CardImagery() = delete;

@@ -22,8 +22,8 @@ QImage KeyOut(const QImage& source, const QColor& key) {
 
 ImageList::ImageList(QSize logicalSize) : logicalSize_(logicalSize) {}
 
-QPixmap ImageList::Prepare(QImage image, const QColor* maskColor) const {
-    if (maskColor != nullptr) image = KeyOut(image, *maskColor);
+QPixmap ImageList::Prepare(QImage image, const std::optional<QColor>& maskColor) const {
+    if (maskColor) image = KeyOut(image, *maskColor);
     // A picture of another size is fitted to the list, as pictures in a list all share one size.
     const qreal ratio = image.devicePixelRatio();
     const QSize wanted(qRound(logicalSize_.width() * ratio), qRound(logicalSize_.height() * ratio));
@@ -35,26 +35,40 @@ QPixmap ImageList::Prepare(QImage image, const QColor* maskColor) const {
 }
 
 int ImageList::Add(const QImage& image) {
-    images_.push_back(Prepare(image, nullptr));
+    images_.push_back({Prepare(image, std::nullopt), {}, std::nullopt});
     return Count() - 1;
 }
 
 int ImageList::AddMasked(const QImage& image, const QColor& maskColor) {
-    images_.push_back(Prepare(image, &maskColor));
+    images_.push_back({Prepare(image, maskColor), {}, std::nullopt});
+    return Count() - 1;
+}
+
+int ImageList::AddDeferred(std::function<QImage()> render, std::optional<QColor> maskColor) {
+    images_.push_back({QPixmap(), std::move(render), maskColor});
     return Count() - 1;
 }
 
 void ImageList::ReplaceMasked(int index, const QImage& image, const QColor& maskColor) {
     if (index < 0 || index >= Count()) return;
-    images_[static_cast<std::size_t>(index)] = Prepare(image, &maskColor);
+    images_[static_cast<std::size_t>(index)] = {Prepare(image, maskColor), {}, std::nullopt};
+}
+
+const QPixmap& ImageList::PictureAt(int index) const {
+    Entry& entry = images_[static_cast<std::size_t>(index)];
+    if (entry.render) {
+        entry.picture = Prepare(entry.render(), entry.mask);
+        entry.render = nullptr;
+    }
+    return entry.picture;
 }
 
 QPixmap ImageList::Pixmap(int index) const {
     if (index < 0 || index >= Count()) return {};
-    return images_[static_cast<std::size_t>(index)];
+    return PictureAt(index);
 }
 
 void ImageList::Draw(QPainter& painter, QPoint at, int index) const {
     if (index < 0 || index >= Count()) return;
-    painter.drawPixmap(at, images_[static_cast<std::size_t>(index)]);
+    painter.drawPixmap(at, PictureAt(index));
 }
