@@ -1,10 +1,11 @@
 #include "shell/sound_manager.h"
 
 #include "shell/input_blocker.h"
-#include "shell/sound_output.h"
 #include "shell/wave_clip.h"
 
 #include <QEventLoop>
+
+#include "platform/module_loader.h"
 #include <QTimer>
 
 namespace {
@@ -21,6 +22,19 @@ const QString WinClip = QStringLiteral("WIN_SND");
 
 TSoundManager* CurrentSoundManager = nullptr;
 
+constexpr const char* kAudioModule = "tablewise_audio";
+using PlaySoundEntry = void (*)(const char* samples, long long size, int channels, int sampleRate, int bitsPerSample,
+                                int waitedOut);
+using ReleaseSoundEntry = void (*)();
+
+// Without the audio module the program plays in silence, keeping the same waits.
+void PlayThroughModule(const TWaveClip& clip, bool waitedOut) {
+    static const auto play = reinterpret_cast<PlaySoundEntry>(ResolveModuleSymbol(kAudioModule, "tablewise_play_sound"));
+    if (play)
+        play(clip.Samples.constData(), clip.Samples.size(), clip.Channels, clip.SampleRate, clip.BitsPerSample,
+             waitedOut ? 1 : 0);
+}
+
 // Holds the thread for the given time while painting and timers carry on.
 void WaitWithoutInput(std::chrono::milliseconds length) {
     if (length <= std::chrono::milliseconds{0}) return;
@@ -35,7 +49,12 @@ void WaitWithoutInput(std::chrono::milliseconds length) {
 
 TSoundManager::TSoundManager(TSoundSwitch soundOn) : SoundOn(std::move(soundOn)) {}
 
-TSoundManager::~TSoundManager() = default;
+TSoundManager::~TSoundManager() {
+    if (!OutputStarted) return;
+    if (const auto release = reinterpret_cast<ReleaseSoundEntry>(
+            ResolveModuleSymbol(kAudioModule, "tablewise_release_sound")))
+        release();
+}
 
 void TSoundManager::PlayShuffle() { Play(ShuffleClip, TMode::Waits); }
 void TSoundManager::PlayDeal() { Play(DealClip, TMode::Waits); }
@@ -58,9 +77,8 @@ void TSoundManager::Play(const QString& name, TMode mode) {
     const std::optional<TWaveClip> clip = LoadSoundResource(name);
     if (!clip) return;
 
-    if (!Output) Output = std::make_unique<TSoundOutput>();
-    Output->Play(*clip, mode == TMode::Waits ? TSoundOutput::TOverlap::WaitedOut
-                                             : TSoundOutput::TOverlap::Replaceable);
+    OutputStarted = true;
+    PlayThroughModule(*clip, mode == TMode::Waits);
     if (mode == TMode::Waits) WaitWithoutInput(clip->Length());
 }
 

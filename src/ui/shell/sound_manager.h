@@ -4,9 +4,6 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
-
-class TSoundOutput;
 
 // The program's short sound effects, one operation per effect. Most of them
 // hold the game still until the sound has ended (the game's own pacing, e.g.
@@ -47,9 +44,9 @@ private:
     void Play(const QString& name, TMode mode);
 
     TSoundSwitch SoundOn;
-    // Made at the first sound, not at start-up: connecting to the audio system
-    // must not delay the launcher's first paint.
-    std::unique_ptr<TSoundOutput> Output;
+    // The audio output is loaded with the first sound, not at start-up: connecting to
+    // the audio system must not delay the launcher's first paint.
+    bool OutputStarted = false;
 };
 
 // The one sound manager of the running program, owned by the launcher; null

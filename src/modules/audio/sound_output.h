@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <memory>
 #include <vector>
 
-struct TWaveClip;
+// The PCM layout of one clip.
+struct TClipFormat {
+    int Channels = 0;
+    int SampleRate = 0;
+    int BitsPerSample = 0;  // 8 (unsigned) or 16 (signed)
+};
 
 // The audio device end of the sound effects. Creating one touches no audio
 // system; the first Play connects to it. Without an output device every Play is
@@ -20,7 +26,7 @@ public:
     TSoundOutput(const TSoundOutput&) = delete;
     TSoundOutput& operator=(const TSoundOutput&) = delete;
 
-    void Play(const TWaveClip& clip, TOverlap overlap);
+    void Play(const QByteArray& samples, const TClipFormat& format, TOverlap overlap);
 
 private:
     struct TVoice;

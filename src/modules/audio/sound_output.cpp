@@ -1,6 +1,4 @@
-#include "shell/sound_output.h"
-
-#include "shell/wave_clip.h"
+#include "sound_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -18,7 +16,7 @@ namespace {
 // the sound stutter.
 constexpr qsizetype BufferPerClipByte = 2;
 
-QAudioFormat FormatOf(const TWaveClip& clip) {
+QAudioFormat FormatOf(const TClipFormat& clip) {
     QAudioFormat format;
     format.setSampleRate(clip.SampleRate);
     format.setChannelCount(clip.Channels);
@@ -48,7 +46,7 @@ struct TSoundOutput::TVoice {
 TSoundOutput::TSoundOutput() = default;
 TSoundOutput::~TSoundOutput() = default;
 
-void TSoundOutput::Play(const TWaveClip& clip, TOverlap overlap) {
+void TSoundOutput::Play(const QByteArray& samples, const TClipFormat& clip, TOverlap overlap) {
     // A background sound still playing is replaced by the new one. A sound the
     // program waited out may still have some milliseconds queued in the audio
     // server (a sink reports idle once it has handed its data over, not once it
@@ -71,9 +69,9 @@ void TSoundOutput::Play(const TWaveClip& clip, TOverlap overlap) {
                                              : *Voices.emplace_back(std::make_unique<TVoice>(device, format));
     voice.Overlap = overlap;
     voice.Source.close();
-    voice.Source.setData(clip.Samples);
+    voice.Source.setData(samples);
     voice.Source.open(QIODevice::ReadOnly);
-    voice.Sink->setBufferSize(clip.Samples.size() * BufferPerClipByte);
+    voice.Sink->setBufferSize(samples.size() * BufferPerClipByte);
     voice.Sink->start(&voice.Source);
     Latest = &voice;
 }
