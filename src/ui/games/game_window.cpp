@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <map>
 
 #include "cards/card_imagery.h"
@@ -201,6 +202,11 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The palette fills a plain table; a painted one lies over it.
+void GameWindow::paintEvent(QPaintEvent*) {
+    if (const QPixmap* table = TableBitmap()) QPainter(this).drawPixmap(QPoint(0, 0), *table);
 }
 
 void GameWindow::resizeEvent(QResizeEvent* event) {

@@ -50,7 +50,10 @@ void PileWidget::Render() {
     QPainter painter(&picture_);
     const QPixmap* table = window_.TableBitmap();
     if (view_.BackgroundMode == FS_BITMAP && table != nullptr && !view_.HasOwnColor) {
-        painter.drawPixmap(QPoint(0, 0), *table, QRect(view_.Left, view_.Top, width(), height()));
+        // The source rectangle is in the table's device pixels.
+        const qreal tableRatio = table->devicePixelRatio();
+        painter.drawPixmap(QRectF(rect()), *table,
+                           QRectF(QPointF(view_.Left, view_.Top) * tableRatio, QSizeF(size()) * tableRatio));
     } else {
         painter.fillRect(rect(), view_.HasOwnColor ? ColorFromTableValue(view_.Color) : window_.TableColor());
     }
