@@ -84,8 +84,14 @@ TEST_F(LauncherTest, LauncherIsLaidOutAsDesigned) {
 }
 
 TEST_F(LauncherTest, EntryWiresTheShellToThePreferencesAndTheLauncher) {
-    TSolitaireForm& launcher = Start({{"MinimizeToTray", "True"}});
+    TSolitaireForm& launcher = Start({{"MinimizeToTray", "True"}, {"BackgroundColor", "$00804020"}});
     EXPECT_TRUE(launcher.TrayMode());
+    // A game opened from the launcher lies on the player's table colour.
+    launcher.GameSelectListBox()->setCurrentRow(6);
+    launcher.GameSelectListBoxClick();
+    ASSERT_NE(Window("TKlondikeForm"), nullptr);
+    EXPECT_EQ(Window("TKlondikeForm")->TableColor(), QColor(0x20, 0x40, 0x80));
+
     TPreferencesDlg& preferences = *PreferencesDlg();
     for (bool on : {true, false}) {
         preferences.DoSound = on;

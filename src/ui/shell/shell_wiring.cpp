@@ -1,11 +1,13 @@
 #include "shell/shell_wiring.h"
 
+#include "games/game_window.h"
 #include "games/shell_services.h"
 #include "shell/help_viewer.h"
 #include "shell/preferences_dialog.h"
 #include "shell/solitaire_form.h"
 #include "shell/sound_manager.h"
 #include "shell/statistics_dialog.h"
+#include "shell/table_background.h"
 #include "shell/win_form.h"
 
 bool SoundPreferenceOn() {
@@ -53,6 +55,12 @@ void WireShellServices() {
     shell.dealAnimation = [] {
         const TPreferencesDlg* preferences = PreferencesDlg();
         return preferences == nullptr || preferences->DoAnimation;
+    };
+    shell.applyBackground = [](QWidget& window) {
+        auto* game = qobject_cast<GameWindow*>(&window);
+        const TPreferencesDlg* preferences = PreferencesDlg();
+        if (game != nullptr && preferences != nullptr)
+            ApplyBackground(*game, *preferences, preferences->GetBackgroundPicture());
     };
     shell.setCloseAllowed = [](bool allowed) {
         if (TSolitaireForm* launcher = SolitaireForm()) launcher->CloseAllowed = allowed;

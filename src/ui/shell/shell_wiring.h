@@ -3,7 +3,8 @@
 #include "games/game_host.h"
 
 // Connects what a game window asks of the shell (Shell()) to the launcher, the
-// preferences, the sound manager, the help, the statistics and the win window.
+// preferences, the sound manager, the help, the statistics, the win window and the
+// table background.
 void WireShellServices();
 
 // The sound preference as it stands now; on until the preferences are read.
