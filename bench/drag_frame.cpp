@@ -1,5 +1,6 @@
-// Times one step of a drag across the Klondike table: the pointer moves, the lifted
-// cards follow, the pile under them answers, and the window repaints.
+// Times one step of a drag of a twelve-card run across the Klondike table: the
+// pointer moves, the lifted cards follow, the pile under them answers, and the
+// window repaints what changed.
 //   drag_frame
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,8 +20,16 @@ int main(int argc, char** argv) {
     shuffle::FixNextDealSeed(7);
     GameWindow* window = OpenGameWindow(*FindGame("Klondike"), CZ_LARGE);
     QApplication::processEvents();
-    PileWidget* column = window->WidgetFor(*window->Game().View("TableauPileView7"));
-    const QPoint grab(20, 6 * 20 + 10);
+    // A run of twelve, King down to Two in alternating colours, lifted whole.
+    TCardPileView& run = *window->Game().View("TableauPileView1");
+    run.Pile.Empty(true);
+    for (int value = CV_KING; value >= CV_TWO; --value)
+        run.Pile.AddCard(std::make_shared<TCard>(value % 2 ? CS_SPADES : CS_HEARTS, value, true));
+    run.Height = 491 - 152;
+    window->RefreshPiles();
+    QApplication::processEvents();
+    PileWidget* column = window->WidgetFor(run);
+    const QPoint grab(20, 10);
     QTest::mousePress(column, Qt::LeftButton, Qt::NoModifier, grab);
     constexpr int kSteps = 400;
     QElapsedTimer timer;
